@@ -1,0 +1,33 @@
+#include "control_panel_app.h"
+
+#include <commctrl.h>
+
+#include "local_time.h"
+#include "resource.h"
+#include "util.h"
+
+namespace kalvor {
+
+bool CControlPanelApp::InitInstance() {
+    // One copy only: a second start ends silently.
+    if (winui::FindTopLevelWindow(kControlPanelTitle)) return false;
+
+    InitCommonControls();
+
+    mainFrame_ = std::make_unique<CMainFrameWnd>(state_);
+    if (!mainFrame_->Create()) return false;
+    SetMainWindow(mainFrame_.get());
+    const HICON icon = LoadIconA(Handle(), MAKEINTRESOURCEA(IDI_KALVOR));
+    SendMessageA(mainFrame_->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+
+    LoadControlPanelState(state_, CurrentTime());
+
+    state_.trackingArmed = 1;
+    state_.aboutShown = 1;
+    mainFrame_->ShowAbout(true);
+
+    mainFrame_->StartMainTimer();
+    return true;
+}
+
+}  // namespace kalvor
