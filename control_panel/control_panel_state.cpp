@@ -21,9 +21,7 @@ int32_t ReadFlag(HKEY root, const char* name, DWORD missing) {
 int64_t ReadCheckTime(const char* base) {
     int64_t time = kNoTime;
     if (ReadSplitTime(base, time)) return time;
-    CivilTime start1990;
-    start1990.year = 1990;
-    TimeFromLocal(start1990, time);
+    TimeFromLocal(MakeCivilTime(1990, 1, 1), time);
     return time;
 }
 

@@ -7,6 +7,18 @@ bool operator==(const CivilTime& a, const CivilTime& b) {
            a.minute == b.minute && a.second == b.second;
 }
 
+CivilTime MakeCivilTime(int year, int month, int day, int hour, int minute, int second) {
+    CivilTime t;
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    t.hour = hour;
+    t.minute = minute;
+    t.second = second;
+    t.dayOfWeek = DayOfWeek(year, month, day);
+    return t;
+}
+
 // Howard Hinnant's days-from-civil algorithm: exact for the whole proleptic
 // Gregorian calendar, no tables, no loops.
 int64_t DaysFromCivil(int year, int month, int day) {

@@ -18,6 +18,9 @@ struct CivilTime {
 
 bool operator==(const CivilTime& a, const CivilTime& b);
 
+// A broken-down time with its day of the week filled in.
+CivilTime MakeCivilTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
 // Days since 1 January 1970 for a date, and back. Valid for any year >= 1.
 int64_t DaysFromCivil(int year, int month, int day);
 void CivilFromDays(int64_t days, int& year, int& month, int& day);

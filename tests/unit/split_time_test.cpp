@@ -26,27 +26,16 @@ struct FixedZone {
     }
 };
 
-CivilTime Local(int y, int mo, int d, int h, int mi, int s) {
-    CivilTime t;
-    t.year = y;
-    t.month = mo;
-    t.day = d;
-    t.hour = h;
-    t.minute = mi;
-    t.second = s;
-    return t;
-}
-
 TEST(SplitTime, LastSecondOf1999RoundTripsAsWholeSeconds) {
     for (const int64_t offset : {0LL, 3600LL, -5 * 3600LL, 13 * 3600LL}) {
         SCOPED_TRACE(offset);
         const FixedZone zone{offset};
         int64_t utc = 0;
-        ASSERT_TRUE(zone.toUtc()(Local(1999, 12, 31, 23, 59, 59), utc));
+        ASSERT_TRUE(zone.toUtc()(MakeCivilTime(1999, 12, 31, 23, 59, 59), utc));
         const SplitTimeHalves halves = SplitTimeFromSeconds(utc, zone.toLocal());
         // The count is local wall-clock time, in whole seconds.
         EXPECT_EQ(JoinHalves(halves) % kTicksPerSecond, 0u);
-        EXPECT_EQ(CivilFromTicks(JoinHalves(halves)), Local(1999, 12, 31, 23, 59, 59));
+        EXPECT_EQ(CivilFromTicks(JoinHalves(halves)), MakeCivilTime(1999, 12, 31, 23, 59, 59));
         EXPECT_EQ(SecondsFromSplitTime(halves, zone.toUtc()), utc);
     }
 }
@@ -56,7 +45,7 @@ TEST(SplitTime, HalvesHoldUpperAndLowerWords) {
     EXPECT_EQ(halves.high, 0x01BF53EBu);
     EXPECT_EQ(halves.low, 0x256D4000u);
     EXPECT_EQ(JoinHalves(halves), 0x01BF53EB256D4000ULL);
-    EXPECT_EQ(CivilFromTicks(JoinHalves(halves)), Local(2000, 1, 1, 0, 0, 0));
+    EXPECT_EQ(CivilFromTicks(JoinHalves(halves)), MakeCivilTime(2000, 1, 1, 0, 0, 0));
 }
 
 TEST(SplitTime, CountsThatAreNoTimeSince1970ReadAsMinusOne) {

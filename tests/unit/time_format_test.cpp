@@ -6,13 +6,7 @@ namespace kalvor {
 namespace {
 
 TEST(TimeFormat, ThePatternsTheProgramsShow) {
-    CivilTime t;
-    t.year = 1999;
-    t.month = 12;
-    t.day = 31;
-    t.hour = 23;
-    t.minute = 59;
-    t.second = 58;
+    const CivilTime t = MakeCivilTime(1999, 12, 31, 23, 59, 58);
     struct Case {
         const char* pattern;
         const char* expected;
@@ -26,12 +20,7 @@ TEST(TimeFormat, ThePatternsTheProgramsShow) {
     };
     for (const Case& c : cases) EXPECT_EQ(FormatTime(c.pattern, t), c.expected) << c.pattern;
 
-    CivilTime morning;
-    morning.year = 2000;
-    morning.month = 3;
-    morning.day = 5;
-    morning.hour = 0;
-    EXPECT_EQ(FormatTime("%A, %B %d, %Y %I %p", morning), "Sunday, March 05, 2000 12 AM");
+    EXPECT_EQ(FormatTime("%A, %B %d, %Y %I %p", MakeCivilTime(2000, 3, 5)), "Sunday, March 05, 2000 12 AM");
 }
 
 TEST(TimeFormat, EmptyZoneNameIsUnknown) {

@@ -109,13 +109,7 @@ TEST_F(SettingsStore, WrongTypesAndSizesNeitherCrashNorOverrun) {
 }
 
 TEST_F(SettingsStore, SplitTimeRoundTripsThroughTheRegistryAsLocalWholeSeconds) {
-    CivilTime lastSecond;
-    lastSecond.year = 1999;
-    lastSecond.month = 12;
-    lastSecond.day = 31;
-    lastSecond.hour = 23;
-    lastSecond.minute = 59;
-    lastSecond.second = 59;
+    const CivilTime lastSecond = MakeCivilTime(1999, 12, 31, 23, 59, 59);
     int64_t time = 0;
     ASSERT_TRUE(TimeFromLocal(lastSecond, time));
     WriteSplitTime("Last exit time", time);
