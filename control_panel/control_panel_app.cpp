@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "local_time.h"
+#include "quit_time_dlg.h"
 #include "resource.h"
 #include "util.h"
 
@@ -26,6 +27,14 @@ bool CControlPanelApp::InitInstance() {
     state_.aboutShown = 1;
     mainFrame_->ShowAbout(true);
 
+    // The clock went back while the control panel was not running.
+    if (state_.referenceTime < state_.lastExitTime) {
+        state_.trackingArmed = 0;
+        CQuitTimeDlg(state_).DoModal();
+        state_.trackingArmed = 1;
+    }
+
+    mainFrame_->AddTrayIcon();
     mainFrame_->StartMainTimer();
     return true;
 }

@@ -1,5 +1,5 @@
 // The control panel's application object: single instance, state, splash,
-// main timer.
+// start-up time check, tray icon and main timer.
 #pragma once
 
 #include <memory>

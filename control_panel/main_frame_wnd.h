@@ -1,17 +1,25 @@
-// The control panel's main window: never shown; it receives the main timer
-// and carries the exit path.
+// The control panel's main window: never shown; it owns the tray icon,
+// receives the icon's clicks, the main timer and the system's time-change
+// broadcast, runs the menu commands and carries the exit path.
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "about_wnd.h"
 #include "control_panel_state.h"
+#include "tray_icon.h"
 #include "window.h"
 
 namespace kalvor {
 
 // The control panel's identity: other programs of the suite look for it.
 constexpr char kControlPanelTitle[] = "Kalvor Control Panel";
+// Windows of the suite a tray click brings forward instead of a menu.
+constexpr char kSoftwareTestTitle[] = "Kalvor: Software test";
+constexpr char kOptionsTitle[] = "Kalvor Options";
+constexpr char kHardwareTestTitle[] = "Testing Hardware";
+constexpr char kBiosTestTitle[] = "Testing BIOS";
 
 class CMainFrameWnd : public winui::FrameWindow {
 public:
@@ -20,8 +28,8 @@ public:
     explicit CMainFrameWnd(ControlPanelState& state);
 
     bool Create();
-    // The exit path: stores the options and the last exit time, then
-    // destroys the window.
+    // The exit path: stores the options and the last exit time, removes the
+    // tray icon, then destroys the window.
     bool DestroyWindow() override;
 
     // Opens an About window owned by this window; a previous one is closed.
@@ -29,6 +37,8 @@ public:
     void CloseAbout();
     void StartMainTimer();
     void StopMainTimer();
+    // Puts the icon into the notification area (once, at the end of the start).
+    void AddTrayIcon();
 
     // Busy flags: set while the dialog opened from the menu is up.
     int32_t optionsOpen = 0;
@@ -39,11 +49,21 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+    // A mouse message on the tray icon.
+    void OnTrayNotify(UINT mouseMessage);
+    // Shows the popup menu at the cursor; the chosen item arrives as
+    // WM_COMMAND.
+    virtual void ShowTrayMenu();
+    void OnMenuCommand(int command);
     void OnMainTimer();
+    void OnTimeChange();
+
+private:
+    void OpenOrComplain(const std::string& file, const char* failureText);
 
     ControlPanelState& state_;
     std::unique_ptr<CAboutWnd> about_;
+    std::unique_ptr<winui::TrayIcon> trayIcon_;
 };
 
 }  // namespace kalvor

@@ -42,6 +42,22 @@ std::vector<HWND> Collect(const std::string& title, const char* className, DWORD
     return request.found;
 }
 
+struct ClassRequest {
+    const std::string* className;
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleOfClass(HWND hwnd, LPARAM lParam) {
+    ClassRequest& request = *reinterpret_cast<ClassRequest*>(lParam);
+    if (request.processId && ProcessOf(hwnd) != request.processId) return TRUE;
+    if (!IsWindowVisible(hwnd)) return TRUE;
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (*request.className == name) request.found.push_back(hwnd);
+    return TRUE;
+}
+
 }  // namespace
 
 Program::~Program() { Terminate(); }
@@ -130,6 +146,31 @@ bool WaitForWindowGone(const std::string& title, DWORD timeoutMs, DWORD processI
 
 std::vector<HWND> FindWindows(const std::string& title, DWORD processId) {
     return Collect(title, nullptr, processId);
+}
+
+std::vector<HWND> FindVisibleWindowsOfClass(const std::string& className, DWORD processId) {
+    ClassRequest request{&className, processId, {}};
+    EnumWindows(&CollectVisibleOfClass, reinterpret_cast<LPARAM>(&request));
+    return request.found;
+}
+
+HWND WaitForVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const std::vector<HWND> found = FindVisibleWindowsOfClass(className, processId);
+        if (!found.empty()) return found.front();
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(kPollMs);
+    }
+}
+
+bool WaitForNoVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (FindVisibleWindowsOfClass(className, processId).empty()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollMs);
+    }
 }
 
 std::string WindowText(HWND hwnd) {

@@ -46,6 +46,12 @@ bool WaitForWindowGone(const std::string& title, DWORD timeoutMs, DWORD processI
 // Top-level windows with this title, optionally of one process.
 std::vector<HWND> FindWindows(const std::string& title, DWORD processId = 0);
 
+// Visible top-level windows of a window class (such as "#32768", the class
+// of popup menus), optionally of one process.
+std::vector<HWND> FindVisibleWindowsOfClass(const std::string& className, DWORD processId = 0);
+HWND WaitForVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId = 0);
+bool WaitForNoVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId = 0);
+
 std::string WindowText(HWND hwnd);
 std::string ControlText(HWND dialog, int id);
 // Posts a click, so that a modal dialog opened by it does not block us.

@@ -1,0 +1,86 @@
+// A running control panel for tray, time tracking and time check scenarios:
+// started after a first run (so no first-run sequence and no scheduled
+// prompt comes), with its splash out of the way, driven through the messages
+// the shell and Windows send to its main window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "driver.h"
+
+namespace e2e {
+
+constexpr char kControlPanelTitle[] = "Kalvor Control Panel";
+constexpr char kSplashTitle[] = "About Kalvor";
+constexpr char kTimeUncertaintyCaption[] = "Kalvor: Time uncertaincy reported";
+constexpr char kTimeCheckTitle[] = "Checking time settings";
+constexpr char kMenuClass[] = "#32768";
+constexpr UINT kTrayMessage = 1066;
+
+// Control ids of the time dialogs.
+constexpr int kLastQuitTimeLabel = 1002;
+constexpr int kCurrentTimeLabel = 1003;
+constexpr int kTimeZoneLabel = 1002;
+constexpr int kRunningClockLabel = 1013;
+constexpr int kStopTimeTrackingBox = 1004;
+constexpr int kImportantLabel = 1003;
+
+// Tray menu commands.
+constexpr int kTestSoftware = 1079;
+constexpr int kCheckTimeAndDate = 1087;
+constexpr int kScreenSaver = 1088;
+constexpr int kAbout = 1076;
+constexpr int kHelp = 1078;
+constexpr int kMoreAboutY2K = 1081;
+constexpr int kExit = 1077;
+
+// Writes what a completed first run leaves: "First run" 0, both tests
+// scheduled "never", so the start shows nothing but the splash.
+void WriteSettledSettings();
+
+class ControlPanelSession {
+public:
+    ControlPanelSession() = default;
+    ControlPanelSession(const ControlPanelSession&) = delete;
+    ControlPanelSession& operator=(const ControlPanelSession&) = delete;
+
+    // Starts kalvor.exe and waits for its main window; false when it does
+    // not come.
+    bool Start();
+    // Closes the splash with a click on it, as a user would.
+    bool DismissSplash();
+
+    Program& Process() { return program_; }
+    DWORD Id() const { return program_.Id(); }
+    HWND Main() const { return main_; }
+
+    // The tray icon's callback with a mouse message (WM_LBUTTONDOWN, ...).
+    void TrayClick(UINT mouseMessage) const;
+    // The system's broadcast that the time was set.
+    void TimeChanged() const;
+    // A menu command, as choosing the item sends it.
+    void Command(int id) const;
+
+    HWND WaitForMenu(DWORD timeoutMs) const;
+    // Ends the menu's loop, as a click elsewhere does.
+    bool CloseMenu() const;
+    // True when no menu opens within `ms`.
+    bool NoMenuFor(DWORD ms) const;
+    // True when no window with this title opens within `ms`.
+    bool NoWindowFor(const std::string& title, DWORD ms) const;
+
+    // Chooses Exit and waits for the process to end.
+    bool Exit();
+
+private:
+    Program program_;
+    HWND main_ = nullptr;
+};
+
+DWORD ReadDword(HKEY root, const char* name, DWORD missing);
+
+// The clock as seconds since 1970 (UTC), to the millisecond.
+double SecondsNow();
+
+}  // namespace e2e
