@@ -1,6 +1,5 @@
 #include "control_panel_session.h"
 
-#include "local_time.h"
 #include "settings_store.h"
 
 namespace e2e {
@@ -53,6 +52,33 @@ bool ControlPanelSession::NoWindowFor(const std::string& title, DWORD ms) const 
     return WaitForWindow(title, ms, Id()) == nullptr;
 }
 
+namespace {
+
+// A dialog with this caption that has (or has not) a control of this id.
+HWND WaitForDialogWith(const char* caption, int id, bool has, DWORD timeoutMs, DWORD processId) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND hwnd : FindWindows(caption, processId))
+            if ((GetDlgItem(hwnd, id) != nullptr) == has && IsWindowVisible(hwnd)) return hwnd;
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(20);
+    }
+}
+
+}  // namespace
+
+HWND ControlPanelSession::WaitForClockChange(DWORD timeoutMs) const {
+    return WaitForDialogWith(kTimeUncertaintyCaption, kRunningClockLabel, true, timeoutMs, Id());
+}
+
+HWND ControlPanelSession::WaitForQuitTime(DWORD timeoutMs) const {
+    return WaitForDialogWith(kTimeUncertaintyCaption, kRunningClockLabel, false, timeoutMs, Id());
+}
+
+HWND ControlPanelSession::WaitForSetTimeMessage(DWORD timeoutMs) const {
+    return WaitForMessageBox("Kalvor", timeoutMs, Id());
+}
+
 bool ControlPanelSession::Exit() {
     Command(kExit);
     return program_.WaitForExit(10000);
@@ -64,16 +90,9 @@ DWORD ReadDword(HKEY root, const char* name, DWORD missing) {
     return value;
 }
 
-double SecondsNow() {
-    SYSTEMTIME st = {};
-    GetSystemTime(&st);
-    FILETIME ft = {};
-    SystemTimeToFileTime(&st, &ft);
-    ULARGE_INTEGER ticks;
-    ticks.LowPart = ft.dwLowDateTime;
-    ticks.HighPart = ft.dwHighDateTime;
-    // Seconds since 1970, UTC, with milliseconds.
-    return static_cast<double>(ticks.QuadPart) / 1e7 - 11644473600.0;
+void PressKey(HWND hwnd, WPARAM key) {
+    PostMessageA(hwnd, WM_KEYDOWN, key, 1);
+    PostMessageA(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
 }  // namespace e2e

@@ -70,6 +70,14 @@ public:
     // True when no window with this title opens within `ms`.
     bool NoWindowFor(const std::string& title, DWORD ms) const;
 
+    // The time-change report (it has the running clock) and the start-up
+    // time check (it has the current time label), both under the same
+    // caption.
+    HWND WaitForClockChange(DWORD timeoutMs) const;
+    HWND WaitForQuitTime(DWORD timeoutMs) const;
+    // The message that waits for the user to finish setting the clock.
+    HWND WaitForSetTimeMessage(DWORD timeoutMs) const;
+
     // Chooses Exit and waits for the process to end.
     bool Exit();
 
@@ -80,7 +88,19 @@ private:
 
 DWORD ReadDword(HKEY root, const char* name, DWORD missing);
 
-// The clock as seconds since 1970 (UTC), to the millisecond.
-double SecondsNow();
+// A key pressed on a window: key down and key up, posted.
+void PressKey(HWND hwnd, WPARAM key);
+
+// Polls a control's text until `accept` takes it; returns the last text read.
+template <typename Accept>
+std::string WaitForText(HWND dialog, int id, DWORD timeoutMs, Accept accept) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const std::string text = ControlText(dialog, id);
+        if (accept(text) || GetTickCount() - start >= timeoutMs) return text;
+        Sleep(20);
+    }
+}
+
 
 }  // namespace e2e

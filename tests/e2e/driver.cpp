@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <shlwapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 
@@ -168,6 +169,24 @@ bool WaitForNoVisibleWindowOfClass(const std::string& className, DWORD timeoutMs
     const DWORD start = GetTickCount();
     for (;;) {
         if (FindVisibleWindowsOfClass(className, processId).empty()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollMs);
+    }
+}
+
+bool WaitForProcess(const std::string& exeName, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        bool found = false;
+        if (snapshot != INVALID_HANDLE_VALUE) {
+            PROCESSENTRY32 entry = {};
+            entry.dwSize = sizeof entry;
+            for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
+                found = lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0;
+            CloseHandle(snapshot);
+        }
+        if (found) return true;
         if (GetTickCount() - start >= timeoutMs) return false;
         Sleep(kPollMs);
     }

@@ -52,6 +52,10 @@ std::vector<HWND> FindVisibleWindowsOfClass(const std::string& className, DWORD 
 HWND WaitForVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId = 0);
 bool WaitForNoVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId = 0);
 
+// Polls until a process with this executable name (e.g. "control.exe")
+// exists; false on timeout.
+bool WaitForProcess(const std::string& exeName, DWORD timeoutMs);
+
 std::string WindowText(HWND hwnd);
 std::string ControlText(HWND dialog, int id);
 // Posts a click, so that a modal dialog opened by it does not block us.
