@@ -90,6 +90,17 @@ DWORD ReadDword(HKEY root, const char* name, DWORD missing) {
     return value;
 }
 
+StandInWindow::StandInWindow(const char* title, bool visible)
+    : hwnd_(CreateWindowExA(0, "STATIC", title, WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, 100, 100, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+StandInWindow::~StandInWindow() { Destroy(); }
+
+void StandInWindow::Destroy() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+}
+
 void PressKey(HWND hwnd, WPARAM key) {
     PostMessageA(hwnd, WM_KEYDOWN, key, 1);
     PostMessageA(hwnd, WM_KEYUP, key, 0xC0000001);

@@ -88,6 +88,21 @@ private:
 
 DWORD ReadDword(HKEY root, const char* name, DWORD missing);
 
+// A top-level window of this test standing in for another program's window
+// (such as the software test's), destroyed with the object.
+class StandInWindow {
+public:
+    StandInWindow(const char* title, bool visible);
+    ~StandInWindow();
+    StandInWindow(const StandInWindow&) = delete;
+    StandInWindow& operator=(const StandInWindow&) = delete;
+    HWND Get() const { return hwnd_; }
+    void Destroy();
+
+private:
+    HWND hwnd_;
+};
+
 // A key pressed on a window: key down and key up, posted.
 void PressKey(HWND hwnd, WPARAM key);
 

@@ -156,18 +156,15 @@ TEST_F(ControlPanelTimeTracking, NoReportWhileTrackingIsOffOrTheSoftwareTestRuns
         SCOPED_TRACE(c.name);
         kalvor::WriteSettingDword(HKEY_CURRENT_USER, kalvor::kSettingsKey, "Do Time Tracking", c.trackingOn);
         kalvor::WriteSettingDword(HKEY_LOCAL_MACHINE, kalvor::kSettingsKey, "System Check installed", 1);
-        HWND softwareTest = nullptr;
-        if (c.softwareTestOpen)
-            softwareTest = CreateWindowExA(0, "STATIC", "Kalvor: Software test", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                           nullptr, GetModuleHandleA(nullptr), nullptr);
+        StandInWindow softwareTest(c.softwareTestOpen ? "Kalvor: Software test" : "Not the software test", false);
         ControlPanelSession panel;
         ASSERT_TRUE(panel.Start());
         ASSERT_TRUE(panel.DismissSplash());
         panel.TimeChanged();
         EXPECT_EQ(panel.WaitForClockChange(2000), nullptr);
-        if (softwareTest) {
+        if (c.softwareTestOpen) {
             // Once the software test is gone, changes are reported again.
-            DestroyWindow(softwareTest);
+            softwareTest.Destroy();
             panel.TimeChanged();
             const HWND report = panel.WaitForClockChange(5000);
             EXPECT_NE(report, nullptr);

@@ -93,15 +93,14 @@ TEST_F(ControlPanelTray, WhileTheTimeCheckIsUpAClickBringsItForwardInsteadOfAMen
     ASSERT_NE(check, nullptr);
 
     // Another window comes in front of it.
-    const HWND other = CreateWindowExA(0, "STATIC", "In front", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                                       nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(other);
-    EXPECT_EQ(GetForegroundWindow(), other);
+    StandInWindow other("In front", true);
+    SetForegroundWindow(other.Get());
+    EXPECT_EQ(GetForegroundWindow(), other.Get());
 
     panel_.TrayClick(WM_LBUTTONDOWN);
     EXPECT_TRUE(panel_.NoMenuFor(1500));
     EXPECT_EQ(GetForegroundWindow(), check);
-    DestroyWindow(other);
+    other.Destroy();
 
     ClickButton(check, IDOK);
     ASSERT_TRUE(WaitForWindowGone(kTimeCheckTitle, 5000, panel_.Id()));
@@ -112,8 +111,7 @@ TEST_F(ControlPanelTray, WhileTheTimeCheckIsUpAClickBringsItForwardInsteadOfAMen
 }
 
 TEST_F(ControlPanelTray, AnOpenSoftwareTestTakesTheClickOnlyWhenItIsInstalled) {
-    const HWND softwareTest = CreateWindowExA(0, "STATIC", "Kalvor: Software test", WS_POPUP | WS_VISIBLE, 0, 0,
-                                              100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    StandInWindow softwareTest("Kalvor: Software test", true);
     for (DWORD installed : {0u, 1u}) {
         SCOPED_TRACE(installed ? "installed" : "not installed");
         kalvor::WriteSettingDword(HKEY_LOCAL_MACHINE, kalvor::kSettingsKey, "System Check installed", installed);
@@ -123,14 +121,13 @@ TEST_F(ControlPanelTray, AnOpenSoftwareTestTakesTheClickOnlyWhenItIsInstalled) {
         panel.TrayClick(WM_LBUTTONDOWN);
         if (installed) {
             EXPECT_TRUE(panel.NoMenuFor(1500));
-            EXPECT_EQ(GetForegroundWindow(), softwareTest);
+            EXPECT_EQ(GetForegroundWindow(), softwareTest.Get());
         } else {
             EXPECT_NE(panel.WaitForMenu(5000), nullptr);
             EXPECT_TRUE(panel.CloseMenu());
         }
         EXPECT_TRUE(panel.Exit());
     }
-    DestroyWindow(softwareTest);
 }
 
 // Each command that opens a missing file reports it in a system-modal box
