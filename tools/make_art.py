@@ -921,20 +921,25 @@ OUTPUTS = [
 ]
 
 
-def main(argv):
+def write_outputs(argv, outputs, folder, description):
+    """Writes each (name, make) of outputs into tools/../<folder>, or --out DIR."""
     here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description="Draws the control panel's bitmaps, icons and animation.")
-    parser.add_argument("--out", default=os.path.join(here, "..", "control_panel", "art"),
-                        help="folder to write into (default: control_panel/art)")
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument("--out", default=os.path.join(here, "..", folder),
+                        help="folder to write into (default: %s)" % folder)
     args = parser.parse_args(argv)
     os.makedirs(args.out, exist_ok=True)
-    for name, make in OUTPUTS:
+    for name, make in outputs:
         data = make()
-        path = os.path.join(args.out, name)
-        with open(path, "wb") as f:
+        with open(os.path.join(args.out, name), "wb") as f:
             f.write(data)
         print("%-18s %7d bytes" % (name, len(data)))
     return 0
+
+
+def main(argv):
+    return write_outputs(argv, OUTPUTS, os.path.join("control_panel", "art"),
+                         "Draws the control panel's bitmaps, icons and animation.")
 
 
 if __name__ == "__main__":

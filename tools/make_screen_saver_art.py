@@ -13,7 +13,6 @@ black. Uses the shapes, pixel font and colour reduction of make_art.py;
 standard library only, and the output is the same byte for byte on every run.
 """
 
-import argparse
 import os
 import struct
 import sys
@@ -73,18 +72,8 @@ OUTPUTS = [
 
 
 def main(argv):
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description="Draws the screen saver's picture.")
-    parser.add_argument("--out", default=os.path.join(here, "..", "screen_saver", "art"),
-                        help="folder to write into (default: screen_saver/art)")
-    args = parser.parse_args(argv)
-    os.makedirs(args.out, exist_ok=True)
-    for name, make in OUTPUTS:
-        data = make()
-        with open(os.path.join(args.out, name), "wb") as f:
-            f.write(data)
-        print("%-18s %7d bytes" % (name, len(data)))
-    return 0
+    return art.write_outputs(argv, OUTPUTS, os.path.join("screen_saver", "art"),
+                             "Draws the screen saver's picture.")
 
 
 if __name__ == "__main__":

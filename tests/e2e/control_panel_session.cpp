@@ -106,4 +106,14 @@ void PressKey(HWND hwnd, WPARAM key) {
     PostMessageA(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
+bool TrayIconExists(HWND owner) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = 0;
+    data.uFlags = NIF_TIP;
+    lstrcpynA(data.szTip, kControlPanelTitle, sizeof data.szTip);
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
 }  // namespace e2e

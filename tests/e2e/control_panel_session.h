@@ -8,6 +8,7 @@
 #include <string>
 
 #include "driver.h"
+#include "scenario.h"
 
 namespace e2e {
 
@@ -86,7 +87,27 @@ private:
     HWND main_ = nullptr;
 };
 
+// Scenarios on a control panel after a completed first run: SetUp writes
+// the settled settings, StartPanel starts it and closes its splash.
+class SettledControlPanel : public Scenario {
+protected:
+    void SetUp() override {
+        Scenario::SetUp();
+        WriteSettledSettings();
+    }
+    void StartPanel() {
+        ASSERT_TRUE(panel_.Start());
+        ASSERT_TRUE(panel_.DismissSplash());
+    }
+
+    ControlPanelSession panel_;
+};
+
 DWORD ReadDword(HKEY root, const char* name, DWORD missing);
+
+// Whether the control panel's tray icon exists: the shell accepts a change
+// of it only then.
+bool TrayIconExists(HWND owner);
 
 // A top-level window of this test standing in for another program's window
 // (such as the software test's), destroyed with the object.

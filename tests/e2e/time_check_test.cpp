@@ -41,13 +41,11 @@ int InkRows(HWND hwnd) {
     return first < 0 ? 0 : last - first + 1;
 }
 
-class ControlPanelTimeCheck : public Scenario {
+class ControlPanelTimeCheck : public SettledControlPanel {
 protected:
     void SetUp() override {
-        Scenario::SetUp();
-        WriteSettledSettings();
-        ASSERT_TRUE(panel_.Start());
-        ASSERT_TRUE(panel_.DismissSplash());
+        SettledControlPanel::SetUp();
+        StartPanel();
     }
 
     HWND OpenCheck() {
@@ -63,8 +61,6 @@ protected:
         ClickButton(report, IDCANCEL);
         EXPECT_TRUE(WaitForWindowGone(kTimeUncertaintyCaption, 5000, panel_.Id()));
     }
-
-    ControlPanelSession panel_;
 };
 
 TEST_F(ControlPanelTimeCheck, ShowsTheZoneAndARunningClockUnderItsBoldHeading) {

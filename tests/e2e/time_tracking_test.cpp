@@ -18,18 +18,8 @@ const std::regex kRunningClock(
     "(January|February|March|April|May|June|July|August|September|October|November|December) "
     "[0-3][0-9], [0-9]{4}, [0-2][0-9]:[0-5][0-9]:[0-5][0-9]");
 
-class ControlPanelTimeTracking : public Scenario {
+class ControlPanelTimeTracking : public SettledControlPanel {
 protected:
-    void SetUp() override {
-        Scenario::SetUp();
-        WriteSettledSettings();
-    }
-
-    void StartPanel() {
-        ASSERT_TRUE(panel_.Start());
-        ASSERT_TRUE(panel_.DismissSplash());
-    }
-
     // A report is raised and shows the zone and the running clock.
     HWND RaiseReport() {
         panel_.TimeChanged();
@@ -63,8 +53,6 @@ protected:
         ClickButton(report, IDCANCEL);
         EXPECT_TRUE(WaitForWindowGone(kTimeUncertaintyCaption, 5000, panel_.Id()));
     }
-
-    ControlPanelSession panel_;
 };
 
 TEST_F(ControlPanelTimeTracking, AStartAfterTheStoredExitTimeShowsNoCheck) {
@@ -92,10 +80,8 @@ TEST_F(ControlPanelTimeTracking, AStoredExitTimeLaterThanNowShowsTheStartupCheck
         EXPECT_NE(ControlText(check, kCurrentTimeLabel), "");
         EXPECT_TRUE(GetWindowLongA(check, GWL_EXSTYLE) & WS_EX_TOPMOST) << "not system-modal";
         EXPECT_TRUE(GetWindowLongA(check, GWL_STYLE) & WS_SYSMENU) << "no close box";
-        // Nothing of the main loop runs yet: no tray menu.
-        panel.TrayClick(WM_LBUTTONDOWN);
-        EXPECT_TRUE(panel.NoMenuFor(1000));
-        panel.CloseMenu();
+        // The check comes before the end of the start: no tray icon yet.
+        EXPECT_FALSE(TrayIconExists(panel.Main()));
 
         const DWORD pressed = GetTickCount();
         ClickButton(check, button);
@@ -229,15 +215,8 @@ TEST_F(ControlPanelTimeTracking, StopTimeTrackingSwitchesLaterReportsOff) {
 class FakeClockTimeTracking : public ControlPanelTimeTracking {
 protected:
     static int64_t LocalTime(int year, int month, int day, int hour, int minute, int second) {
-        kalvor::CivilTime t;
-        t.year = year;
-        t.month = month;
-        t.day = day;
-        t.hour = hour;
-        t.minute = minute;
-        t.second = second;
         int64_t seconds = 0;
-        kalvor::TimeFromLocal(t, seconds);
+        kalvor::TimeFromLocal(kalvor::MakeCivilTime(year, month, day, hour, minute, second), seconds);
         return seconds;
     }
 };

@@ -14,32 +14,7 @@
 namespace e2e {
 namespace {
 
-class ControlPanelTray : public Scenario {
-protected:
-    void SetUp() override {
-        Scenario::SetUp();
-        WriteSettledSettings();
-    }
-
-    // Starts the control panel and waits until its tray icon takes clicks.
-    void StartPanel() {
-        ASSERT_TRUE(panel_.Start());
-        ASSERT_TRUE(panel_.DismissSplash());
-    }
-
-    // Checks that the tray icon exists: the shell accepts a change of it.
-    static bool TrayIconExists(HWND owner) {
-        NOTIFYICONDATAA data = {};
-        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        data.hWnd = owner;
-        data.uID = 0;
-        data.uFlags = NIF_TIP;
-        lstrcpynA(data.szTip, "Kalvor Control Panel", sizeof data.szTip);
-        return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-    }
-
-    ControlPanelSession panel_;
-};
+class ControlPanelTray : public SettledControlPanel {};
 
 TEST_F(ControlPanelTray, AButtonPressOpensTheMenuOtherMouseMessagesDoNothing) {
     StartPanel();
