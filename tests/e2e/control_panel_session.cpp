@@ -1,5 +1,9 @@
 #include "control_panel_session.h"
 
+#include <gtest/gtest.h>
+
+#include <regex>
+
 #include "settings_store.h"
 
 namespace e2e {
@@ -114,6 +118,15 @@ bool TrayIconExists(HWND owner) {
     data.uFlags = NIF_TIP;
     lstrcpynA(data.szTip, kControlPanelTitle, sizeof data.szTip);
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+void ExpectClockRollsIntoTheNewYear(HWND dialog) {
+    const std::string first = ControlText(dialog, kRunningClockLabel);
+    EXPECT_TRUE(std::regex_match(first, std::regex("Friday, December 31, 1999, 23:59:5[5-9]"))) << first;
+    const std::string rolled = WaitForText(dialog, kRunningClockLabel, 10000, [](const std::string& t) {
+        return t.find("Saturday") == 0;
+    });
+    EXPECT_TRUE(std::regex_match(rolled, std::regex("Saturday, January 01, 2000, 00:00:0[0-2]"))) << rolled;
 }
 
 }  // namespace e2e

@@ -105,6 +105,11 @@ protected:
 
 DWORD ReadDword(HKEY root, const char* name, DWORD missing);
 
+// Under a clock started at 31 December 1999 23:59:55: the running clock
+// label (1013) of a dialog shows the last seconds of 1999, then rolls into
+// 1 January 2000.
+void ExpectClockRollsIntoTheNewYear(HWND dialog);
+
 // Whether the control panel's tray icon exists: the shell accepts a change
 // of it only then.
 bool TrayIconExists(HWND owner);

@@ -184,6 +184,17 @@ Reading WaitForLines(DWORD timeoutMs, Screen* shot = nullptr) {
     }
 }
 
+// Polls until the second line reads something other than it did in `from`;
+// an empty reading on timeout.
+Reading WaitForNextSecondLine(const Reading& from, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    Reading next;
+    do {
+        next = WaitForLines(timeoutMs);
+    } while (next.found && next.text.secondLine == from.text.secondLine && GetTickCount() - start < timeoutMs);
+    return next.found && next.text.secondLine != from.text.secondLine ? next : Reading();
+}
+
 std::string SaveShot(const std::string& name) {
     const std::string folder = e2e::BuildFolder() + "\\screens";
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -353,12 +364,7 @@ TEST_F(ScreenSaver, CoversTheScreenWithBlindsThenShowsThePictureAndTheCountdownL
     // The second line follows the clock.
     const Reading later = WaitForLines(15000);
     ASSERT_TRUE(later.found);
-    const DWORD start = GetTickCount();
-    Reading next;
-    do {
-        next = WaitForLines(15000);
-    } while (next.found && next.text.secondLine == later.text.secondLine && GetTickCount() - start < 15000);
-    EXPECT_NE(next.text.secondLine, later.text.secondLine) << "the second line did not change";
+    EXPECT_TRUE(WaitForNextSecondLine(later, 15000).found) << "the second line did not change";
 
     PostMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
     ExpectEndsSoon(saver);
@@ -394,12 +400,7 @@ TEST_F(ScreenSaver, FourMouseMovesAreToleratedTheFifthEndsIt) {
     // been refreshed after them, they have all been seen.
     const Reading before = WaitForLines(15000);
     ASSERT_TRUE(before.found);
-    const DWORD start = GetTickCount();
-    Reading after;
-    do {
-        after = WaitForLines(15000);
-    } while (after.found && after.text.secondLine == before.text.secondLine && GetTickCount() - start < 15000);
-    ASSERT_TRUE(after.found);
+    ASSERT_TRUE(WaitForNextSecondLine(before, 15000).found);
     EXPECT_TRUE(saver.Running()) << "four mouse moves ended the screen saver";
 
     PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(505, 405));

@@ -259,12 +259,7 @@ TEST_F(FakeClockTimeTracking, TheReportsRunningClockRollsIntoTheNewYear) {
     panel_.TimeChanged();
     const HWND report = panel_.WaitForClockChange(10000);
     ASSERT_NE(report, nullptr);
-    const std::string first = ControlText(report, kRunningClockLabel);
-    EXPECT_TRUE(std::regex_match(first, std::regex("Friday, December 31, 1999, 23:59:5[5-9]"))) << first;
-    const std::string rolled = WaitForText(report, kRunningClockLabel, 10000, [](const std::string& t) {
-        return t.find("Saturday") == 0;
-    });
-    EXPECT_TRUE(std::regex_match(rolled, std::regex("Saturday, January 01, 2000, 00:00:0[0-2]"))) << rolled;
+    ExpectClockRollsIntoTheNewYear(report);
     ClickButton(report, IDCANCEL);
     EXPECT_TRUE(WaitForWindowGone(kTimeUncertaintyCaption, 5000, panel_.Id()));
     EXPECT_TRUE(panel_.Exit());
