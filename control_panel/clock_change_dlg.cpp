@@ -1,9 +1,7 @@
 #include "clock_change_dlg.h"
 
-#include "local_time.h"
 #include "resource.h"
 #include "time_settings.h"
-#include "voice_cue.h"
 
 namespace kalvor {
 
@@ -12,9 +10,9 @@ CClockChangeDlg::CClockChangeDlg(ControlPanelState& state, HWND parent)
 
 bool CClockChangeDlg::OnInitDialog() {
     SetItemText(IDC_TIME_ZONE, TimeZoneText());
-    SetItemText(IDC_RUNNING_CLOCK, FormatLocalTime(CurrentTime(), kRunningClockFormat));
+    SetItemText(IDC_RUNNING_CLOCK, RunningClockText());
     SetTimer(Handle(), IDT_CLOCK_CHANGE, kClockTickMs, nullptr);
-    if (state_.voiceOn && state_.voiceInstalled) PlayVoice(state_.installFolder, "s17.wav");
+    PlayVoiceHint(state_, "s17.wav");
     // "PC Timer is &Ok" is the default: Enter keeps the clock as it is.
     SetFocus(Item(IDCANCEL));
     return false;
@@ -22,7 +20,7 @@ bool CClockChangeDlg::OnInitDialog() {
 
 void CClockChangeDlg::OnTimer(UINT_PTR timerId) {
     if (timerId != IDT_CLOCK_CHANGE) return;
-    SetItemText(IDC_RUNNING_CLOCK, FormatLocalTime(CurrentTime(), kRunningClockFormat));
+    SetItemText(IDC_RUNNING_CLOCK, RunningClockText());
 }
 
 bool CClockChangeDlg::OnCommand(int id, int code, HWND /*control*/) {

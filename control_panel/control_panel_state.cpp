@@ -6,6 +6,7 @@
 #include "schedule.h"
 #include "settings_store.h"
 #include "split_time.h"
+#include "voice_cue.h"
 
 namespace kalvor {
 
@@ -61,6 +62,10 @@ void StoreUserOptions(const ControlPanelState& state) {
     WriteSettingDword(HKEY_CURRENT_USER, kSettingsKey, setting::kDoTimeTracking,
                       static_cast<DWORD>(state.timeTrackingOn));
     WriteSettingDword(HKEY_CURRENT_USER, kSettingsKey, setting::kDoVoiceAssistance, static_cast<DWORD>(state.voiceOn));
+}
+
+void PlayVoiceHint(const ControlPanelState& state, const char* fileName) {
+    if (state.voiceOn && state.voiceInstalled) PlayVoice(state.installFolder, fileName);
 }
 
 }  // namespace kalvor

@@ -51,4 +51,8 @@ void LoadControlPanelState(ControlPanelState& state, int64_t now);
 // Stores the four user options in the user part of the settings key.
 void StoreUserOptions(const ControlPanelState& state);
 
+// Plays a spoken hint when voice assistance is on and the recordings are
+// installed.
+void PlayVoiceHint(const ControlPanelState& state, const char* fileName);
+
 }  // namespace kalvor

@@ -3,7 +3,6 @@
 #include "local_time.h"
 #include "resource.h"
 #include "time_settings.h"
-#include "voice_cue.h"
 
 namespace kalvor {
 
@@ -20,7 +19,7 @@ bool CQuitTimeDlg::OnInitDialog() {
     SetItemText(IDC_CURRENT_PC_TIME, FormatLocalTime(state_.referenceTime, kQuitTimeFormat));
     SetItemText(IDC_LAST_QUIT_TIME, FormatLocalTime(state_.lastExitTime, kQuitTimeFormat));
     SetTimer(Handle(), IDT_QUIT_TIME, kClockTickMs, nullptr);
-    if (state_.voiceOn && state_.voiceInstalled) PlayVoice(state_.installFolder, "s7.wav");
+    PlayVoiceHint(state_, "s7.wav");
     return true;
 }
 

@@ -1,9 +1,7 @@
 #include "time_check_dlg.h"
 
-#include "local_time.h"
 #include "resource.h"
 #include "time_settings.h"
-#include "voice_cue.h"
 
 namespace kalvor {
 
@@ -14,15 +12,15 @@ bool CTimeCheckDlg::OnInitDialog() {
     importantFont_.Reset(winui::CreatePointFont(140, nullptr, FW_BOLD));
     SendMessageA(Item(IDC_IMPORTANT), WM_SETFONT, reinterpret_cast<WPARAM>(importantFont_.Get()), FALSE);
     SetItemText(IDC_TIME_ZONE, TimeZoneText());
-    SetItemText(IDC_RUNNING_CLOCK, FormatLocalTime(CurrentTime(), kRunningClockFormat));
+    SetItemText(IDC_RUNNING_CLOCK, RunningClockText());
     SetTimer(Handle(), IDT_TIME_CHECK, kClockTickMs, nullptr);
-    if (state_.voiceOn && state_.voiceInstalled) PlayVoice(state_.installFolder, "s19.wav");
+    PlayVoiceHint(state_, "s19.wav");
     return true;
 }
 
 void CTimeCheckDlg::OnTimer(UINT_PTR timerId) {
     if (timerId != IDT_TIME_CHECK) return;
-    SetItemText(IDC_RUNNING_CLOCK, FormatLocalTime(CurrentTime(), kRunningClockFormat));
+    SetItemText(IDC_RUNNING_CLOCK, RunningClockText());
 }
 
 void CTimeCheckDlg::OnCancel() {

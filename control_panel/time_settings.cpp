@@ -9,6 +9,8 @@ namespace kalvor {
 
 std::string TimeZoneText() { return TimeZoneLabel(TimeZoneName()); }
 
+std::string RunningClockText() { return FormatLocalTime(CurrentTime(), kRunningClockFormat); }
+
 void RunTimeSettings(HWND owner) {
     ShellOpen(owner, "control.exe", "DATE/TIME");
     winui::ShowMessage(owner, "Press Ok when you finish setting time settings.", "Kalvor", MB_OK | MB_SYSTEMMODAL);

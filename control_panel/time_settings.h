@@ -17,6 +17,8 @@ constexpr UINT kClockTickMs = 200;
 
 // The local time zone's name, or "Unknown time zone".
 std::string TimeZoneText();
+// The current local time in the running clock's format.
+std::string RunningClockText();
 
 // Opens the system's date and time settings and waits until the user says
 // they are done, in a system-modal message box owned by `owner`. Whether

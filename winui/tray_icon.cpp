@@ -21,12 +21,10 @@ TrayIcon::TrayIcon(HWND owner, UINT id, UINT callbackMessage, HICON icon, const 
 }
 
 bool TrayIcon::Add() {
-    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
-    return added_;
+    return Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
 }
 
 bool TrayIcon::Remove() {
-    added_ = false;
     return Shell_NotifyIconA(NIM_DELETE, &data_) != FALSE;
 }
 

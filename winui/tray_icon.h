@@ -20,7 +20,6 @@ public:
     bool Add();
     // Removes the icon added with the same data.
     bool Remove();
-    bool Added() const { return added_; }
 
     // The shell broadcasts this message when its taskbar is created anew
     // (after it restarted); icons must then be added again.
@@ -28,7 +27,6 @@ public:
 
 private:
     NOTIFYICONDATAA data_;
-    bool added_ = false;
 };
 
 }  // namespace winui

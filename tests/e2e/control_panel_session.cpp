@@ -60,13 +60,11 @@ namespace {
 
 // A dialog with this caption that has (or has not) a control of this id.
 HWND WaitForDialogWith(const char* caption, int id, bool has, DWORD timeoutMs, DWORD processId) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    return PollUntil(timeoutMs, [&]() -> HWND {
         for (HWND hwnd : FindWindows(caption, processId))
             if ((GetDlgItem(hwnd, id) != nullptr) == has && IsWindowVisible(hwnd)) return hwnd;
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(20);
-    }
+        return nullptr;
+    });
 }
 
 }  // namespace

@@ -135,12 +135,12 @@ void PressKey(HWND hwnd, WPARAM key);
 // Polls a control's text until `accept` takes it; returns the last text read.
 template <typename Accept>
 std::string WaitForText(HWND dialog, int id, DWORD timeoutMs, Accept accept) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const std::string text = ControlText(dialog, id);
-        if (accept(text) || GetTickCount() - start >= timeoutMs) return text;
-        Sleep(20);
-    }
+    std::string text;
+    PollUntil(timeoutMs, [&] {
+        text = ControlText(dialog, id);
+        return accept(text);
+    });
+    return text;
 }
 
 

@@ -9,8 +9,6 @@ namespace e2e {
 
 namespace {
 
-constexpr DWORD kPollMs = 20;
-
 DWORD ProcessOf(HWND hwnd) {
     DWORD id = 0;
     GetWindowThreadProcessId(hwnd, &id);
@@ -127,22 +125,14 @@ std::string BuildFolder() {
 }
 
 HWND WaitForWindow(const std::string& title, DWORD timeoutMs, DWORD processId) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    return PollUntil(timeoutMs, [&]() -> HWND {
         const std::vector<HWND> found = Collect(title, nullptr, processId);
-        if (!found.empty()) return found.front();
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(kPollMs);
-    }
+        return found.empty() ? nullptr : found.front();
+    });
 }
 
 bool WaitForWindowGone(const std::string& title, DWORD timeoutMs, DWORD processId) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (Collect(title, nullptr, processId).empty()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(kPollMs);
-    }
+    return PollUntil(timeoutMs, [&] { return Collect(title, nullptr, processId).empty(); });
 }
 
 std::vector<HWND> FindWindows(const std::string& title, DWORD processId) {
@@ -156,27 +146,18 @@ std::vector<HWND> FindVisibleWindowsOfClass(const std::string& className, DWORD 
 }
 
 HWND WaitForVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    return PollUntil(timeoutMs, [&]() -> HWND {
         const std::vector<HWND> found = FindVisibleWindowsOfClass(className, processId);
-        if (!found.empty()) return found.front();
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(kPollMs);
-    }
+        return found.empty() ? nullptr : found.front();
+    });
 }
 
 bool WaitForNoVisibleWindowOfClass(const std::string& className, DWORD timeoutMs, DWORD processId) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (FindVisibleWindowsOfClass(className, processId).empty()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(kPollMs);
-    }
+    return PollUntil(timeoutMs, [&] { return FindVisibleWindowsOfClass(className, processId).empty(); });
 }
 
 bool WaitForProcess(const std::string& exeName, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    return PollUntil(timeoutMs, [&] {
         const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
         bool found = false;
         if (snapshot != INVALID_HANDLE_VALUE) {
@@ -186,10 +167,8 @@ bool WaitForProcess(const std::string& exeName, DWORD timeoutMs) {
                 found = lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0;
             CloseHandle(snapshot);
         }
-        if (found) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(kPollMs);
-    }
+        return found;
+    });
 }
 
 std::string WindowText(HWND hwnd) {
@@ -211,13 +190,10 @@ void ClickButton(HWND dialog, int id) {
 }
 
 HWND WaitForMessageBox(const std::string& caption, DWORD timeoutMs, DWORD processId) {
-    const DWORD start = GetTickCount();
-    for (;;) {
+    return PollUntil(timeoutMs, [&]() -> HWND {
         const std::vector<HWND> found = Collect(caption, "#32770", processId);
-        if (!found.empty()) return found.front();
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(kPollMs);
-    }
+        return found.empty() ? nullptr : found.front();
+    });
 }
 
 std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }

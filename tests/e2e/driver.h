@@ -10,6 +10,19 @@
 
 namespace e2e {
 
+// Calls `probe` every `intervalMs` until its result is truthy or
+// `timeoutMs` has passed; returns the last result. Every wait of the driver
+// and the scenarios is one of these.
+template <typename Probe>
+auto PollUntil(DWORD timeoutMs, Probe probe, DWORD intervalMs = 20) -> decltype(probe()) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        auto result = probe();
+        if (result || GetTickCount() - start >= timeoutMs) return result;
+        Sleep(intervalMs);
+    }
+}
+
 // A program this test started; ended by its id when the object goes, if it
 // is still running.
 class Program {

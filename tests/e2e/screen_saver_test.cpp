@@ -171,28 +171,28 @@ std::vector<kalvor::ScreenSaverText> TextsAroundNow() {
 // Polls the screen until the lines read one of the texts around the time of
 // each look; an empty reading on timeout.
 Reading WaitForLines(DWORD timeoutMs, Screen* shot = nullptr) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const Screen screen = CaptureScreen();
-        const Reading reading = ReadLines(screen, TextsAroundNow());
-        if (reading.found) {
-            if (shot) *shot = screen;
-            return reading;
-        }
-        if (GetTickCount() - start >= timeoutMs) return Reading();
-        Sleep(100);
-    }
+    Reading reading;
+    e2e::PollUntil(
+        timeoutMs,
+        [&] {
+            const Screen screen = CaptureScreen();
+            reading = ReadLines(screen, TextsAroundNow());
+            if (reading.found && shot) *shot = screen;
+            return reading.found;
+        },
+        100);
+    return reading;
 }
 
 // Polls until the second line reads something other than it did in `from`;
 // an empty reading on timeout.
 Reading WaitForNextSecondLine(const Reading& from, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
     Reading next;
-    do {
+    const bool changed = e2e::PollUntil(timeoutMs, [&] {
         next = WaitForLines(timeoutMs);
-    } while (next.found && next.text.secondLine == from.text.secondLine && GetTickCount() - start < timeoutMs);
-    return next.found && next.text.secondLine != from.text.secondLine ? next : Reading();
+        return !next.found || next.text.secondLine != from.text.secondLine;
+    });
+    return changed && next.found ? next : Reading();
 }
 
 std::string SaveShot(const std::string& name) {
@@ -255,14 +255,14 @@ public:
 
     // Waits until the screen shows the cover.
     bool Shows(DWORD timeoutMs) const {
-        const DWORD start = GetTickCount();
-        for (;;) {
-            Pump();
-            const Screen screen = CaptureScreen();
-            if (screen.At(screen.width / 2, screen.height / 2) == 0xFFFFFF && screen.At(5, 5) == 0xFFFFFF) return true;
-            if (GetTickCount() - start >= timeoutMs) return false;
-            Sleep(50);
-        }
+        return e2e::PollUntil(
+            timeoutMs,
+            [] {
+                Pump();
+                const Screen screen = CaptureScreen();
+                return screen.At(screen.width / 2, screen.height / 2) == 0xFFFFFF && screen.At(5, 5) == 0xFFFFFF;
+            },
+            50);
     }
 
 private:
@@ -466,17 +466,14 @@ TEST_F(FakeClockScreenSaver, CountsDownToMidnightThenWelcomesTheFuture) {
 
     // Past midnight: the welcome over the date, with no trace of the wider
     // heading before it.
-    const DWORD start = GetTickCount();
-    while (Before2000() && GetTickCount() - start < 30000) Sleep(100);
-    ASSERT_FALSE(Before2000()) << "the clock did not reach 2000";
+    ASSERT_TRUE(e2e::PollUntil(30000, [] { return !Before2000(); }, 100)) << "the clock did not reach 2000";
     // The lines may still show the last second of 1999 for a moment.
     Screen screen;
     Reading future;
-    const DWORD midnight = GetTickCount();
-    do {
+    e2e::PollUntil(15000, [&] {
         future = WaitForLines(15000, &screen);
-    } while (future.found && future.text.secondLine.find("2000") == std::string::npos &&
-             GetTickCount() - midnight < 15000);
+        return !future.found || future.text.secondLine.find("2000") != std::string::npos;
+    });
     ASSERT_TRUE(future.found) << "the lines did not read as expected after midnight";
     EXPECT_EQ(future.text.firstLine, "Welcome to the Future!");
     EXPECT_NE(future.text.secondLine.find("Saturday, January 01, 2000"), std::string::npos) << future.text.secondLine;
